@@ -34,3 +34,14 @@ function(mtp_add_test name)
       PROPERTIES LABELS "native;${T_LABELS}" ENVIRONMENT "${T_ENV}")
   endif()
 endfunction()
+
+# mtp_add_folder_tests(LIBS <targets...> [LABELS ...] [ENV ...]): every *_test.cpp in the folder
+# becomes its own test program, named after the file.
+function(mtp_add_folder_tests)
+  cmake_parse_arguments(F "" "" "LIBS;LABELS;ENV" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  foreach(file IN LISTS tests)
+    get_filename_component(name ${file} NAME_WE)
+    mtp_add_test(${name} SOURCES ${file} LIBS ${F_LIBS} LABELS ${F_LABELS} ENV ${F_ENV})
+  endforeach()
+endfunction()
