@@ -26,7 +26,10 @@ TDateTime EncodeDateTime(const DateTimeParts& parts);
 TDateTime EncodeDate(int year, int month, int day);
 
 // Splits a date-time into its fields, rounded to the nearest millisecond. Dates before
-// 1899-12-30 are negative numbers whose fraction still counts as the time of day.
+// 1899-12-30 are negative numbers whose fraction still counts as the time of day (-1.25 is
+// 29 December 1899 06:00). Fails for a value outside the years 1 to 9999 or not finite.
+bool TryDecodeDateTime(TDateTime value, DateTimeParts& out);
+// Throws DateEncodeError for a value TryDecodeDateTime refuses.
 DateTimeParts DecodeDateTime(TDateTime value);
 
 } // namespace mtp

@@ -1,6 +1,8 @@
 // The one integer-text conversion used for device size texts, settings values and the depth
 // prompt: leading spaces, an optional sign, then decimal digits to the end, or a hexadecimal
-// number after "$", "x" or "0x" (either case). 32-bit signed range; anything else fails.
+// number after "$", "x" or "0x" (either case). Decimal numbers must lie in the 32-bit signed
+// range; a hexadecimal number of up to 32 bits spells the bits ($FFFFFFFF is -1), as the
+// platform's conversion does. Anything else fails.
 #pragma once
 
 #include <cstdint>
