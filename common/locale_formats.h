@@ -2,6 +2,7 @@
 // by the test natively) and the locale's date-time conversions built on them.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -9,14 +10,34 @@
 
 namespace mtp {
 
+// Patterns use the Windows picture letters: d dd ddd dddd, M MM MMM MMMM, y yy yyyy, g (era,
+// written as nothing), h hh (12-hour), H HH, m mm, s ss, t tt; 'quoted' text and any other
+// character stand for themselves.
 struct LocaleFormats {
-    std::u16string shortDate;     // e.g. u"dd.MM.yyyy", u"M/d/yyyy"
-    std::u16string longTime;      // e.g. u"HH:mm:ss", u"h:mm:ss tt"
+    std::u16string shortDate = u"dd.MM.yyyy";
+    std::u16string longTime = u"HH:mm:ss";
+    // Derived from the patterns by MakeLocale: the first character between two fields.
     char16_t dateSeparator = u'.';
     char16_t timeSeparator = u':';
     std::u16string am = u"AM";
     std::u16string pm = u"PM";
+    // Two-digit years read back as the century window that ends with this year.
+    int twoDigitYearMax = 2049;
+    std::array<std::u16string, 12> shortMonthNames{u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
+                                                   u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
+    std::array<std::u16string, 12> longMonthNames{
+        u"January", u"February", u"March",     u"April",   u"May",      u"June",
+        u"July",    u"August",   u"September", u"October", u"November", u"December"};
+    // Sunday first.
+    std::array<std::u16string, 7> shortDayNames{u"Sun", u"Mon", u"Tue", u"Wed",
+                                                u"Thu", u"Fri", u"Sat"};
+    std::array<std::u16string, 7> longDayNames{u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
+                                               u"Thursday", u"Friday", u"Saturday"};
 };
+
+// Formats with the given patterns and designators, separators derived from the patterns.
+LocaleFormats MakeLocale(std::u16string shortDate, std::u16string longTime,
+                         std::u16string am = u"AM", std::u16string pm = u"PM");
 
 // Test locales.
 LocaleFormats DottedDayFirstLocale(); // dd.MM.yyyy HH:mm:ss
@@ -32,11 +53,17 @@ void SetCurrentLocale(const LocaleFormats& formats);
 LocaleFormats ReadUserLocale();
 
 // The default date-time format: the short date, a blank and the long time; the time is left
-// out when hour, minute and second are all zero.
-std::u16string FormatDefaultDateTime(TDateTime value, const LocaleFormats& formats = CurrentLocale());
+// out when hour, minute and second are all zero. Throws DateEncodeError for a value outside
+// the years 1 to 9999.
+std::u16string FormatDefaultDateTime(TDateTime value,
+                                     const LocaleFormats& formats = CurrentLocale());
 
-// The locale's date-time conversion: reads back every text FormatDefaultDateTime writes.
-// Fails for a text whose date separator differs from the locale's.
+// The locale's date-time conversion: a date laid out as the short-date pattern, optionally a
+// blank and a time laid out as the long-time pattern (its seconds may be left out). Lenient
+// where reading is safe: one or two digits for any day, month, hour, minute or second, one to
+// four for a year (one or two are read in the two-digit-year window), any run of blanks for a
+// blank, designators in either case and optional. Literal characters such as the date separator must match: a text whose date
+// separator differs from the locale's fails. Reads back every text FormatDefaultDateTime writes.
 bool TryStrToDateTime(std::u16string_view text, TDateTime& value,
                       const LocaleFormats& formats = CurrentLocale());
 // Throws ConvertError: "'text' is not a valid date and time".
