@@ -6,15 +6,14 @@
 #include "plugin/host_version_gate.h"
 #include "plugin/plugin_state.h"
 #include "plugin/uExportFunctions.h"
+#include "tests/plugin/fresh_plugin_state.h"
 #include "tests/plugin/message_capture.h"
 
 namespace mtp {
 namespace {
 
-class HostVersionGateTest : public ::testing::Test {
+class HostVersionGateTest : public test::FreshPluginState {
 protected:
-    void SetUp() override { PluginState = TPluginState{}; }
-    void TearDown() override { PluginState = TPluginState{}; }
     test::MessageCapture capture;
 };
 

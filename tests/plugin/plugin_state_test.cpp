@@ -5,15 +5,12 @@
 
 #include "plugin/plugin_state.h"
 #include "plugin/uExportFunctions.h"
+#include "tests/plugin/fresh_plugin_state.h"
 
 namespace mtp {
 namespace {
 
-class PluginStateTest : public ::testing::Test {
-protected:
-    void SetUp() override { PluginState = TPluginState{}; }
-    void TearDown() override { PluginState = TPluginState{}; }
-};
+using PluginStateTest = test::FreshPluginState;
 
 TEST_F(PluginStateTest, StartsEmpty) {
     EXPECT_EQ(PluginState.ImportDialog, nullptr);

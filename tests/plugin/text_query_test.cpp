@@ -3,16 +3,13 @@
 
 #include "plugin/plugin_state.h"
 #include "plugin/uExportFunctions.h"
+#include "tests/plugin/fresh_plugin_state.h"
 #include "tests/plugin/text_query_cases.h"
 
 namespace mtp {
 namespace {
 
-class TextQueryTest : public ::testing::Test {
-protected:
-    void SetUp() override { PluginState = TPluginState{}; }
-    void TearDown() override { PluginState = TPluginState{}; }
-};
+using TextQueryTest = test::FreshPluginState;
 
 TEST_F(TextQueryTest, DeviceNameWithinTheMaximumLength) {
     test::ExpectDeviceNameCases(GetDeviceName);
