@@ -34,6 +34,12 @@ std::string_view TrimSpaces(std::string_view s) {
     return s;
 }
 
+std::string Concat(std::string_view a, std::string_view b, std::string_view c) {
+    std::string out;
+    out.reserve(a.size() + b.size() + c.size());
+    return out.append(a).append(b).append(c);
+}
+
 bool EqualsFolded(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
@@ -107,8 +113,7 @@ public:
         const auto found = FindKey(section, key);
         if (found.line) {
             Line& line = lines_[*found.line];
-            line.content =
-                std::string(ParseKeyLine(Content(*found.line))->key) + "=" + std::string(value);
+            line.content = Concat(ParseKeyLine(Content(*found.line))->key, "=", value);
             return;
         }
         std::vector<Line> added;
@@ -116,9 +121,9 @@ public:
         if (found.header) {
             at = found.lastInSection + 1;
         } else {
-            added.push_back({"[" + std::string(section) + "]", newline_});
+            added.push_back({Concat("[", section, "]"), newline_});
         }
-        added.push_back({std::string(key) + "=" + std::string(value), newline_});
+        added.push_back({Concat(key, "=", value), newline_});
         if (at > 0 && lines_[at - 1].ending.empty())
             lines_[at - 1].ending = newline_;
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
@@ -127,7 +132,7 @@ public:
     std::string Bytes() const {
         std::string out;
         for (const Line& line : lines_)
-            out += line.content + line.ending;
+            out.append(line.content).append(line.ending);
         return out;
     }
 
