@@ -21,7 +21,7 @@ void TMyList::Add(TMyRec Items) {
 
 TMyRec TMyList::GetItem(int32_t Index) const {
     if (Index < 0 || Index >= Count())
-        throw Error(u"List index out of bounds (" + ToText(Index) + u")");
+        throw Error(FormatD(u"List index out of bounds (%d)", Index));
     return *fFList[static_cast<size_t>(Index)];
 }
 

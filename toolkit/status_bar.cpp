@@ -74,7 +74,7 @@ TStatusPanel& TStatusBar::AddPanel() {
 
 TStatusPanel& TStatusBar::Panels(int index) {
     if (index < 0 || index >= PanelCount())
-        throw Error(u"Status panel index out of bounds (" + ToText(index) + u")");
+        throw Error(FormatD(u"Status panel index out of bounds (%d)", index));
     return panels_[static_cast<size_t>(index)];
 }
 

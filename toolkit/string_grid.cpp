@@ -36,7 +36,7 @@ void TStringGrid::EndUpdate() {
 
 void TStringGrid::CheckIndex(int col, int row) {
     if (col < 0 || row < 0)
-        throw Error(u"Grid index out of range (" + ToText(col) + u", " + ToText(row) + u")");
+        throw Error(FormatD(FormatD(u"Grid index out of range (%d, %d)", col), row));
 }
 
 void TStringGrid::SetColCount(int count) {
@@ -95,7 +95,7 @@ void TStringGrid::ClearNormalCells() {
 
 int TStringGrid::ColWidth(int col) const {
     if (col < 0 || col >= ColCount())
-        throw Error(u"Grid column out of range (" + ToText(col) + u")");
+        throw Error(FormatD(u"Grid column out of range (%d)", col));
     return colWidths_[static_cast<size_t>(col)];
 }
 

@@ -107,7 +107,7 @@ TEST_F(MyList, IndexOutsideTheListRaisesAnErrorNamingIt) {
             list.GetItem(index);
             ADD_FAILURE() << index;
         } catch (const Error& e) {
-            EXPECT_EQ(e.Text(), u"List index out of bounds (" + ToText(index) + u")");
+            EXPECT_EQ(e.Text(), FormatD(u"List index out of bounds (%d)", index));
         }
     }
 }

@@ -24,7 +24,7 @@ protected:
         grid.SetCell(0, 0, u"Name");
         grid.SetCell(1, 0, u"Value");
         for (size_t i = 0; i < values.size(); ++i) {
-            grid.SetCell(0, static_cast<int>(i) + 1, u"r" + ToText(static_cast<long long>(i)));
+            grid.SetCell(0, static_cast<int>(i) + 1, FormatD(u"r%d", static_cast<long long>(i)));
             grid.SetCell(1, static_cast<int>(i) + 1, values[i]);
         }
     }
@@ -92,7 +92,7 @@ TEST_F(Grid, SortIsStableInBothDirectionsAndMovesWholeRows) {
     Fill({u"2", u"1", u"2", u"1", u"2"});
     grid.HideColumns(2, 2);
     for (int r = 1; r <= 5; ++r)
-        grid.SetCell(2, r, u"hidden r" + ToText(r - 1));
+        grid.SetCell(2, r, FormatD(u"hidden r%d", r - 1));
     grid.SortByColumn(1, asc);
     EXPECT_EQ(Column(0), (Texts{u"r1", u"r3", u"r0", u"r2", u"r4"}));
     EXPECT_EQ(Column(2),
