@@ -41,6 +41,9 @@ void TStringGrid::CheckIndex(int col, int row) {
 
 void TStringGrid::SetColCount(int count) {
     count = std::max(count, 1);
+    // A block of whole rows stays whole.
+    if (!selection_.Empty() && selection_.Left == 0 && selection_.Right == ColCount() - 1)
+        selection_.Right = count - 1;
     colWidths_.resize(static_cast<size_t>(count), kDefaultColWidth);
     hidden_.resize(static_cast<size_t>(count), false);
     Notify(TChange::Content);
@@ -105,19 +108,11 @@ void TStringGrid::SetColWidth(int col, int width) {
     Notify(TChange::Look);
 }
 
-void TStringGrid::HideColumns(int fromCol, int toCol) {
+void TStringGrid::SetHidden(int fromCol, int toCol, bool hidden) {
     ColWidth(fromCol);
     ColWidth(toCol);
     for (int c = fromCol; c <= toCol; ++c)
-        hidden_[static_cast<size_t>(c)] = true;
-    Notify(TChange::Look);
-}
-
-void TStringGrid::UnHideColumns(int fromCol, int toCol) {
-    ColWidth(fromCol);
-    ColWidth(toCol);
-    for (int c = fromCol; c <= toCol; ++c)
-        hidden_[static_cast<size_t>(c)] = false;
+        hidden_[static_cast<size_t>(c)] = hidden;
     Notify(TChange::Look);
 }
 
@@ -192,6 +187,10 @@ void TStringGrid::SetSelection(TGridRect rect) {
     Notify(TChange::Selection);
 }
 
+TGridRect TStringGrid::Selection() const {
+    return DataRowCount() > 0 ? selection_ : TGridRect{};
+}
+
 void TStringGrid::SetShowSelection(bool on) {
     showSelection_ = on;
     Notify(TChange::Selection);
@@ -201,9 +200,11 @@ void TStringGrid::ClampSelection() {
     const int last = std::max(fixedRows_, rowCount_ - 1);
     row_ = std::clamp(row_, fixedRows_, last);
     anchorRow_ = std::clamp(anchorRow_, fixedRows_, last);
-    if (selection_.Empty())
+    // Without data rows the block only reads as empty: it is there again when rows come back,
+    // as the current row is.
+    if (selection_.Empty() || DataRowCount() <= 0)
         return;
-    if (DataRowCount() <= 0 || selection_.Top > rowCount_ - 1)
+    if (selection_.Top > rowCount_ - 1)
         selection_ = {};
     else
         selection_.Bottom = std::min(selection_.Bottom, rowCount_ - 1);

@@ -66,8 +66,8 @@ public:
 
     int ColWidth(int col) const;
     void SetColWidth(int col, int width);
-    void HideColumns(int fromCol, int toCol);
-    void UnHideColumns(int fromCol, int toCol);
+    void HideColumns(int fromCol, int toCol) { SetHidden(fromCol, toCol, true); }
+    void UnHideColumns(int fromCol, int toCol) { SetHidden(fromCol, toCol, false); }
     bool IsHiddenColumn(int col) const;
 
     const TGridLook& Look() const { return look_; }
@@ -91,8 +91,9 @@ public:
     int Row() const { return row_; }
     // Makes a data row current; the selection becomes that row.
     void SetRow(int row);
-    // The selected block, its rows within the data rows.
-    const TGridRect& Selection() const { return selection_; }
+    // The selected block, its rows within the data rows; empty while there is none. Fewer
+    // rows clip the block; with no data rows left it reads as empty until rows come back.
+    TGridRect Selection() const;
     // Rows are put in order and kept to the data rows; a block outside them, or an empty
     // rectangle, selects nothing. The current row moves to the block's bottom row.
     void SetSelection(TGridRect rect);
@@ -116,6 +117,7 @@ public:
 
 private:
     void Notify(TChange what);
+    void SetHidden(int fromCol, int toCol, bool hidden);
     void ClampSelection();
     static void CheckIndex(int col, int row);
 

@@ -124,14 +124,25 @@ TEST(GridSelection, TheBlockFollowsTheRowCount) {
     grid.SetRowCount(4);
     EXPECT_EQ(grid.Selection(), (TGridRect{0, 2, 3, 3}));
     grid.SetRowCount(2);
-    EXPECT_TRUE(grid.Selection().Empty());
+    EXPECT_TRUE(grid.Selection().Empty()) << "the whole block lies below the rows left";
     EXPECT_EQ(grid.Row(), 1);
+    grid.SetSelection({0, 1, 3, 1});
     grid.SetRowCount(1);
     EXPECT_TRUE(grid.Selection().Empty());
+    grid.SetRowCount(3);
+    EXPECT_EQ(grid.Selection(), (TGridRect{0, 1, 3, 1})) << "the block is back with the rows";
     grid.SetRowCount(0);
     EXPECT_EQ(grid.RowCount(), 1) << "the header row stays";
     grid.SetRow(1);
     EXPECT_TRUE(grid.Selection().Empty()) << "no data row, nothing to select";
+}
+
+TEST(GridSelection, AGridFilledForTheFirstTimeHasItsFirstDataRowCurrentAndSelected) {
+    TForm form;
+    auto& grid = SixColumnGrid(form, 0);
+    grid.SetRowCount(4);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Selection(), (TGridRect{0, 1, 5, 1}));
 }
 
 TEST(GridSelection, ClicksSelectRowsAndShiftClicksExtendTheBlock) {

@@ -45,50 +45,35 @@ public:
 TEST(Layout, DockedPanelsShareTheClientAreaAndAnchorsFollowResizing) {
     headless::HeadlessUi ui;
     LayoutForm f;
+    struct Layout {
+        TBounds head, bar, main, memo, grid, ok, tool;
+    };
+    const Layout designed{{0, 0, 577, 65},  {0, 332, 577, 19},  {0, 65, 577, 267},
+                          {54, 8, 515, 55}, {14, 27, 435, 223}, {462, 196, 102, 25},
+                          {552, 2, 23, 22}};
+    const Layout grown{{0, 0, 777, 65},    {0, 432, 777, 19},   {0, 65, 777, 367}, {54, 8, 715, 55},
+                       {14, 27, 635, 323}, {662, 296, 102, 25}, {752, 2, 23, 22}};
     struct Case {
         int outerW, outerH; // asked for
-        TBounds head, bar, main, memo, grid, ok, tool;
+        Layout expected;
     } cases[] = {
-        {585,
-         382, // the designed size
-         {0, 0, 577, 65},
-         {0, 332, 577, 19},
-         {0, 65, 577, 267},
-         {54, 8, 515, 55},
-         {14, 27, 435, 223},
-         {462, 196, 102, 25},
-         {552, 2, 23, 22}},
-        {785,
-         482,
-         {0, 0, 777, 65},
-         {0, 432, 777, 19},
-         {0, 65, 777, 367},
-         {54, 8, 715, 55},
-         {14, 27, 635, 323},
-         {662, 296, 102, 25},
-         {752, 2, 23, 22}},
-        {300,
-         200, // below the minimum: kept at the designed size
-         {0, 0, 577, 65},
-         {0, 332, 577, 19},
-         {0, 65, 577, 267},
-         {54, 8, 515, 55},
-         {14, 27, 435, 223},
-         {462, 196, 102, 25},
-         {552, 2, 23, 22}},
+        {585, 382, designed},
+        {785, 482, grown},
+        {300, 200, designed}, // below the minimum: kept at the designed size
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.outerW);
         f.WindowResized(c.outerW, c.outerH);
         EXPECT_EQ(f.Width(), std::max(c.outerW, 585));
         EXPECT_EQ(f.Height(), std::max(c.outerH, 382));
-        EXPECT_EQ(f.head.BoundsRect(), c.head);
-        EXPECT_EQ(f.bar.BoundsRect(), c.bar);
-        EXPECT_EQ(f.main.BoundsRect(), c.main);
-        EXPECT_EQ(f.memo.BoundsRect(), c.memo);
-        EXPECT_EQ(f.grid.BoundsRect(), c.grid);
-        EXPECT_EQ(f.ok.BoundsRect(), c.ok);
-        EXPECT_EQ(f.tool.BoundsRect(), c.tool);
+        const Layout& e = c.expected;
+        EXPECT_EQ(f.head.BoundsRect(), e.head);
+        EXPECT_EQ(f.bar.BoundsRect(), e.bar);
+        EXPECT_EQ(f.main.BoundsRect(), e.main);
+        EXPECT_EQ(f.memo.BoundsRect(), e.memo);
+        EXPECT_EQ(f.grid.BoundsRect(), e.grid);
+        EXPECT_EQ(f.ok.BoundsRect(), e.ok);
+        EXPECT_EQ(f.tool.BoundsRect(), e.tool);
         // What was declared stays as declared.
         EXPECT_EQ(f.grid.DesignBounds(), (TBounds{14, 27, 435, 223}));
     }
