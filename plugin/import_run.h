@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace mtp {
 
@@ -31,8 +32,21 @@ ImportRequest MakeImportRequest(std::uintptr_t hostWindow, int32_t left, int32_t
                                 int32_t bottom, uint32_t style, uint32_t language,
                                 const char* targetFolder, uint32_t silent);
 
-// Runs the import and answers the number of files copied, 0 when the host is too old or the
-// user copied nothing. Failures leave as exceptions; the exported function catches them.
+// The working folder's name under the user's temporary folder.
+inline constexpr std::u16string_view WorkFolderName = u"CorvantaSync";
+// The archive's name in the host's target folder.
+inline constexpr std::u16string_view ArchiveName = u"Connect.zip";
+
+// The user's temporary folder as the system reports it (GetTempPathW with a buffer of 260
+// characters, up to the first zero).
+std::u16string GetTempFolder();
+
+// Runs the import and answers the number of files the dialog copied when it closed with OK,
+// otherwise 0: the host is too old, the user aborted, or nothing was copied. COM is
+// initialised on the calling thread for the run. The working folder is wiped and the
+// application unbound from the host's window however the run ends. A failure (the archive
+// cannot be written, or anything else) is reported in an error message after that clean-up,
+// and the answer is then 0; nothing is thrown.
 int32_t RunImport(const ImportRequest& request);
 
 } // namespace mtp
