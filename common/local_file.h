@@ -1,6 +1,6 @@
 // The files port for copies from devices: a local file made anew and written while no one
-// else may open it, removed again when the copy fails, and given a date afterwards. Win32 file
-// calls on Windows; natively a stand-in with the same rules (no sharing is enforced there).
+// else may open it, and given a date afterwards (removing one is in common/file_system.h). Win32
+// file calls on Windows; natively a stand-in with the same rules (no sharing is enforced there).
 #pragma once
 
 #include <cstddef>
@@ -31,9 +31,6 @@ private:
     explicit LocalFile(std::intptr_t handle) : handle_(handle) {}
     std::intptr_t handle_;
 };
-
-// Deletes a file; false when it cannot be deleted.
-bool RemoveLocalFile(const std::u16string& path);
 
 // Sets the last-write time of an existing file to a local date-time, milliseconds included;
 // the creation and last-access times stay. The local time is taken to UTC with the offset in

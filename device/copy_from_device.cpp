@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/file_system.h"
 #include "common/local_file.h"
 #include "device/open_device.h"
 
@@ -52,7 +53,7 @@ bool CopyFromDevice(const std::u16string& deviceId, const std::u16string& object
     const bool copied = CopyStream(*stream, file);
     file.Close();
     if (!copied)
-        RemoveLocalFile(localPath);
+        RemoveFile(localPath);
     return copied;
 }
 

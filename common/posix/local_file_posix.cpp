@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include <utility>
 
 #include "common/errors.h"
+#include "common/file_system.h"
 #include "common/text.h"
 
 namespace mtp {
@@ -41,9 +41,8 @@ long CurrentUtcOffset() {
 LocalFile LocalFile::Create(const std::u16string& path) {
     const int fd = ::open(Native(path).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
-        const int error = errno;
-        throw FileError(u"Cannot create file \"" + FullPath(path) + u"\". " +
-                        Utf8ToUtf16(std::strerror(error)));
+        const std::u16string reason = LastSystemErrorText(); // before any other call
+        throw FileError(u"Cannot create file \"" + FullPath(path) + u"\". " + reason);
     }
     return LocalFile(fd);
 }

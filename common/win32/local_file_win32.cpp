@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/errors.h"
+#include "common/file_system.h"
 
 namespace mtp {
 
@@ -26,26 +27,14 @@ std::u16string FullPath(const std::u16string& path) {
     return std::u16string(reinterpret_cast<const char16_t*>(full), length);
 }
 
-std::u16string SystemMessage(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::u16string message(reinterpret_cast<const char16_t*>(text), length);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == u'\r' || message.back() == u'\n'))
-        message.pop_back();
-    return message.empty() ? u"System error " + ToText(error) : message;
-}
-
 } // namespace
 
 LocalFile LocalFile::Create(const std::u16string& path) {
     HANDLE file = CreateFileW(Wide(path), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        throw FileError(u"Cannot create file \"" + FullPath(path) + u"\". " + SystemMessage(error));
+        const std::u16string reason = LastSystemErrorText(); // before any other call
+        throw FileError(u"Cannot create file \"" + FullPath(path) + u"\". " + reason);
     }
     return LocalFile(reinterpret_cast<std::intptr_t>(file));
 }
