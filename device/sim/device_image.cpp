@@ -59,6 +59,17 @@ bool FlagOf(const json& object, const char* key, const std::string& where) {
     return object[key].get<bool>();
 }
 
+// The value a text names in a table of choices; anything else is refused with `complaint`.
+template <class T, std::size_t N>
+T ChoiceOf(const json& value, const std::pair<const char*, T> (&choices)[N],
+           const std::string& complaint) {
+    const std::string text = value.is_string() ? value.get<std::string>() : std::string();
+    for (const auto& [name, choice] : choices)
+        if (text == name)
+            return choice;
+    Problem(complaint);
+}
+
 HRESULT ResultCodeOf(const json& value, const std::string& what) {
     if (value.is_number_integer())
         return static_cast<HRESULT>(value.get<std::int64_t>());
@@ -312,17 +323,13 @@ private:
             {"functional", WPD_CONTENT_TYPE_FUNCTIONAL_OBJECT},
             {"file", WPD_CONTENT_TYPE_GENERIC_FILE},
             {"unspecified", WPD_CONTENT_TYPE_UNSPECIFIED}};
-        if (value.is_null()) {
+        if (value.is_null())
             RemoveValue(p, WPD_OBJECT_CONTENT_TYPE);
-            return;
-        }
-        const std::string kind = value.is_string() ? value.get<std::string>() : std::string();
-        for (const auto& [name, guid] : kinds)
-            if (kind == name) {
-                SetValue(p, WPD_OBJECT_CONTENT_TYPE, guid);
-                return;
-            }
-        Problem(where + ": \"contentType\" must be folder, functional, file, unspecified or null");
+        else
+            SetValue(p, WPD_OBJECT_CONTENT_TYPE,
+                     ChoiceOf(value, kinds,
+                              where + ": \"contentType\" must be folder, functional, file, "
+                                      "unspecified or null"));
     }
 
     static void MakeUnreadable(SimProperties& p, const json& list, const std::string& where) {
@@ -335,14 +342,11 @@ private:
             {"contentType", WPD_OBJECT_CONTENT_TYPE}};
         if (!list.is_array())
             Problem(where + ": \"unreadable\" must be a list of property names");
-        for (const auto& item : list) {
-            const std::string name = item.is_string() ? item.get<std::string>() : std::string();
-            auto found = std::find_if(std::begin(names), std::end(names),
-                                      [&](const auto& n) { return name == n.first; });
-            if (found == std::end(names))
-                Problem(where + ": \"unreadable\" names no known property: " + item.dump());
-            SetValue(p, found->second, UnreadableValue{});
-        }
+        for (const auto& item : list)
+            SetValue(p,
+                     ChoiceOf(item, names,
+                              where + ": \"unreadable\" names no known property: " + item.dump()),
+                     UnreadableValue{});
     }
 
     SimDeviceImage& image_;
@@ -358,22 +362,14 @@ OpenBehaviour OpenBehaviourOf(const json& value) {
         {"readOnly", OpenBehaviour::ReadOnly},
         {"denied", OpenBehaviour::Denied},
         {"fail", OpenBehaviour::Fail}};
-    const std::string kind = value.is_string() ? value.get<std::string>() : std::string();
-    for (const auto& [name, behaviour] : kinds)
-        if (kind == name)
-            return behaviour;
-    Problem("\"open\" must be ok, readOnly, denied or fail");
+    return ChoiceOf(value, kinds, "\"open\" must be ok, readOnly, denied or fail");
 }
 
 EmptyParent EmptyParentOf(const json& value) {
-    const std::string kind = value.is_string() ? value.get<std::string>() : std::string();
-    if (kind == "root")
-        return EmptyParent::Root;
-    if (kind == "nothing")
-        return EmptyParent::Nothing;
-    if (kind == "fail")
-        return EmptyParent::Fail;
-    Problem("\"emptyParent\" must be root, nothing or fail");
+    static const std::pair<const char*, EmptyParent> kinds[] = {{"root", EmptyParent::Root},
+                                                                {"nothing", EmptyParent::Nothing},
+                                                                {"fail", EmptyParent::Fail}};
+    return ChoiceOf(value, kinds, "\"emptyParent\" must be root, nothing or fail");
 }
 
 json ReadManifest(const fs::path& file) {
