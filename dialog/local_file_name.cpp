@@ -1,0 +1,138 @@
+#include "dialog/local_file_name.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/text.h"
+
+namespace mtp {
+
+namespace {
+
+// The longest name NTFS and FAT keep for one folder entry, in UTF-16 code units.
+constexpr std::size_t MaxNameLength = 255;
+
+bool IsForbiddenInName(char16_t c) {
+    return c < 0x20 || std::u16string_view(u"<>:\"/\\|?*").find(c) != std::u16string_view::npos;
+}
+
+// Names Windows hands to a device instead of a file, with or without an extension. COM0,
+// LPT0, the superscript digits and the console names are reserved on some versions only;
+// giving them a safe form as well costs nothing.
+bool IsReservedDeviceName(std::u16string_view name) {
+    std::u16string_view stem = name.substr(0, name.find(u'.'));
+    while (!stem.empty() && stem.back() == u' ')
+        stem.remove_suffix(1);
+    const std::u16string upper = [&] {
+        std::u16string s(stem);
+        for (char16_t& c : s)
+            if (c >= u'a' && c <= u'z')
+                c = static_cast<char16_t>(c - u'a' + u'A');
+        return s;
+    }();
+    static const std::array<std::u16string_view, 6> fixed{u"CON", u"PRN",    u"AUX",
+                                                          u"NUL", u"CONIN$", u"CONOUT$"};
+    for (std::u16string_view r : fixed)
+        if (upper == r)
+            return true;
+    if (upper.size() == 4 && (upper.starts_with(u"COM") || upper.starts_with(u"LPT"))) {
+        const char16_t d = upper[3];
+        return (d >= u'0' && d <= u'9') || d == u'\u00B9' || d == u'\u00B2' || d == u'\u00B3';
+    }
+    return false;
+}
+
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+// Cuts the part before the extension so that the name, with `suffix` inserted before the
+// extension, fits in one folder entry; a surrogate pair is never split.
+std::u16string WithSuffix(const std::u16string& name, std::u16string_view suffix) {
+    std::size_t dot = name.rfind(u'.');
+    if (dot == std::u16string::npos || dot == 0)
+        dot = name.size();
+    std::u16string stem = name.substr(0, dot);
+    const std::u16string ext = name.substr(dot);
+    const std::size_t room = MaxNameLength - std::min(MaxNameLength, ext.size() + suffix.size());
+    if (stem.size() > room) {
+        stem.resize(room);
+        if (!stem.empty() && IsHighSurrogate(stem.back()))
+            stem.pop_back();
+    }
+    return stem + std::u16string(suffix) + ext;
+}
+
+// Windows compares file names without regard to case. This folds the letters whose case
+// pairs are plain offsets (ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic); folding more
+// than Windows would only ever gives a name a needless "(n)", never lets two files collide.
+std::u16string FoldCase(std::u16string_view name) {
+    std::u16string s(name);
+    for (char16_t& c : s) {
+        if ((c >= u'a' && c <= u'z') || (c >= 0x00E0 && c <= 0x00FE && c != 0x00F7) ||
+            (c >= 0x03B1 && c <= 0x03CB && c != 0x03C2) || (c >= 0x0430 && c <= 0x044F))
+            c = static_cast<char16_t>(c - 0x20);
+        else if (c >= 0x0450 && c <= 0x045F)
+            c = static_cast<char16_t>(c - 0x50);
+        else if ((c <= 0x0137 || (c >= 0x014A && c <= 0x0177)) && c >= 0x0100 && c % 2 == 1 &&
+                 c != 0x0131)
+            c = static_cast<char16_t>(c - 1); // Latin Extended-A: capital even, small odd
+        else if (((c >= 0x0139 && c <= 0x0148) || (c >= 0x0179 && c <= 0x017E)) && c % 2 == 0)
+            c = static_cast<char16_t>(c - 1); // and where the capital is odd
+    }
+    return s;
+}
+
+} // namespace
+
+std::u16string SafeLocalName(std::u16string_view deviceName) {
+    std::u16string name(deviceName);
+    for (char16_t& c : name)
+        if (IsForbiddenInName(c))
+            c = u'_';
+    while (!name.empty() && (name.back() == u'.' || name.back() == u' '))
+        name.pop_back();
+    if (name.empty())
+        return u"_";
+    if (IsReservedDeviceName(name))
+        name.insert(0, u"_");
+    return name.size() > MaxNameLength ? WithSuffix(name, {}) : name;
+}
+
+std::u16string TLocalFileNames::ObjectKey(const std::u16string& devId,
+                                          const std::u16string& oName) {
+    // Device identifiers never hold a zero character, so the pair splits one way only.
+    std::u16string key = devId;
+    key += u'\0';
+    key += oName;
+    return key;
+}
+
+std::u16string TLocalFileNames::NameFor(const std::u16string& devId, const std::u16string& oName,
+                                        std::u16string_view deviceName) {
+    const std::u16string key = ObjectKey(devId, oName);
+    if (const auto held = byObject_.find(key); held != byObject_.end())
+        return held->second.localName;
+    const std::u16string safe = SafeLocalName(deviceName);
+    std::u16string name = safe;
+    for (int n = 2; byName_.contains(FoldCase(name)); ++n)
+        name = WithSuffix(safe, u" (" + ToText(n) + u")");
+    byName_.emplace(FoldCase(name), key);
+    byObject_.emplace(key, Holder{name, false});
+    return name;
+}
+
+bool TLocalFileNames::CountOnce(const std::u16string& devId, const std::u16string& oName) {
+    Holder& holder = byObject_[ObjectKey(devId, oName)];
+    if (holder.counted)
+        return false;
+    holder.counted = true;
+    return true;
+}
+
+void TLocalFileNames::RestartCount() {
+    for (auto& [key, holder] : byObject_)
+        holder.counted = false;
+}
+
+} // namespace mtp
