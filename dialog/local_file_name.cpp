@@ -95,7 +95,7 @@ std::u16string SafeLocalName(std::u16string_view deviceName) {
     if (name.empty())
         return u"_";
     if (IsReservedDeviceName(name))
-        name.insert(0, u"_");
+        name = u"_" + name;
     return name.size() > MaxNameLength ? WithSuffix(name, {}) : name;
 }
 
