@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "common/text.h"
+
 namespace mtp {
 namespace {
 
@@ -49,23 +51,32 @@ TEST(SafeLocalName, AnOverlongNameIsCutBeforeItsExtension) {
 }
 
 TEST(LocalFileNames, TheSameObjectKeepsItsNameAndAnotherGetsADistinctOne) {
+    struct Request {
+        std::u16string devId, oName, deviceName, expected;
+    };
+    // Asked in this order of one map.
+    const Request requests[] = {
+        {u"dev1", u"o1", u"a.fit", u"a.fit"},
+        {u"dev2", u"o1", u"a.fit", u"a (2).fit"},
+        // Windows file names ignore case: A.FIT would land on a.fit.
+        {u"dev1", u"o2", u"A.FIT", u"A (3).FIT"},
+        {u"dev1", u"o3", u"\u00E4.fit", u"\u00E4.fit"},
+        {u"dev1", u"o4", u"\u00C4.fit", u"\u00C4 (2).fit"},
+        // Asking again, in any order, gives each object the name it holds.
+        {u"dev2", u"o1", u"a.fit", u"a (2).fit"},
+        {u"dev1", u"o1", u"a.fit", u"a.fit"},
+        // A name that happens to look like a distinct one is kept apart as well.
+        {u"dev3", u"o9", u"a (2).fit", u"a (2) (2).fit"},
+        // The safe form of a hostile name does not collide with a plain one.
+        {u"dev1", u"o5", u"a:b", u"a_b"},
+        {u"dev1", u"o6", u"a_b", u"a_b (2)"},
+        {u"dev1", u"o7", u"noext", u"noext"},
+        {u"dev1", u"o8", u"NOEXT", u"NOEXT (2)"},
+    };
     TLocalFileNames names;
-    EXPECT_EQ(names.NameFor(u"dev1", u"o1", u"a.fit"), u"a.fit");
-    EXPECT_EQ(names.NameFor(u"dev2", u"o1", u"a.fit"), u"a (2).fit");
-    // Windows file names ignore case: A.FIT would land on a.fit.
-    EXPECT_EQ(names.NameFor(u"dev1", u"o2", u"A.FIT"), u"A (3).FIT");
-    EXPECT_EQ(names.NameFor(u"dev1", u"o3", u"\u00E4.fit"), u"\u00E4.fit");
-    EXPECT_EQ(names.NameFor(u"dev1", u"o4", u"\u00C4.fit"), u"\u00C4 (2).fit");
-    // Asking again, in any order, gives each object the name it holds.
-    EXPECT_EQ(names.NameFor(u"dev2", u"o1", u"a.fit"), u"a (2).fit");
-    EXPECT_EQ(names.NameFor(u"dev1", u"o1", u"a.fit"), u"a.fit");
-    // A name that happens to look like a distinct one is kept apart as well.
-    EXPECT_EQ(names.NameFor(u"dev3", u"o9", u"a (2).fit"), u"a (2) (2).fit");
-    // Different safe forms of hostile names do not collide with plain ones.
-    EXPECT_EQ(names.NameFor(u"dev1", u"o5", u"a:b"), u"a_b");
-    EXPECT_EQ(names.NameFor(u"dev1", u"o6", u"a_b"), u"a_b (2)");
-    EXPECT_EQ(names.NameFor(u"dev1", u"o7", u"noext"), u"noext");
-    EXPECT_EQ(names.NameFor(u"dev1", u"o8", u"NOEXT"), u"NOEXT (2)");
+    for (const Request& r : requests)
+        EXPECT_EQ(names.NameFor(r.devId, r.oName, r.deviceName), r.expected)
+            << Utf16ToUtf8(r.devId + u"/" + r.oName);
 }
 
 TEST(LocalFileNames, ObjectsAreToldApartByDeviceAndObjectTogether) {
