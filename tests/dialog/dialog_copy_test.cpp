@@ -1,0 +1,77 @@
+// "&Import" in the running dialog: the selected rows' files land in the working folder and
+// are counted; a double click does the same; a second Import after a failed one counts each
+// file once.
+#include <gmock/gmock.h>
+
+#include "dialog_fixture.h"
+
+namespace mtp::testing {
+namespace {
+
+using ::testing::UnorderedElementsAre;
+
+std::vector<std::string> FilesIn(const std::u16string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(folder)))
+        names.push_back(e.path().filename().string());
+    return names;
+}
+
+class DialogCopy : public DialogTest {
+protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        Watch(
+            "1", "Forerunner 955", {"a.fit", "b.fit", "c.fit"},
+            R"("objects": {"Internal Storage/GARMIN/Activity/c.fit": {"date": "2024-03-14T06:00:00"}})");
+    }
+};
+
+TEST_F(DialogCopy, ImportCopiesTheSelectedRowsAndClosesWithTheirCount) {
+    Install();
+    TFImport& dlg = Open();
+    EXPECT_EQ(Run({AdvanceClock(100), Click(u"rdbAll"), Click(u"btnOk")}), mrOk);
+    EXPECT_EQ(dlg.GetCounter(), 3);
+    EXPECT_THAT(FilesIn(workFolder), UnorderedElementsAre("a.fit", "b.fit", "c.fit"));
+    EXPECT_EQ(dlg.stbar.Panels(2).Text(), u"OK!");
+    EXPECT_EQ(dlg.stbar.Panels(1).ProgressPosition(), 0);
+}
+
+TEST_F(DialogCopy, ADoubleClickCopiesTheClickedRowLikeImport) {
+    Install();
+    TFImport& dlg = Open();
+    EXPECT_EQ(Run({AdvanceClock(100), Click(u"rdbAll"), DoubleClickCell(u"gridFiles", 0, 1)}),
+              mrOk);
+    EXPECT_EQ(dlg.GetCounter(), 1);
+    EXPECT_THAT(FilesIn(workFolder), UnorderedElementsAre("c.fit")); // the newest
+}
+
+TEST_F(DialogCopy, WithNothingFoundImportClosesWithNoCount) {
+    devices.Install(); // a second install: no devices at all
+    std::filesystem::remove_all(devices.Scratch() / "set" / "1");
+    Install();
+    TFImport& dlg = Open();
+    EXPECT_EQ(Run({AdvanceClock(100), Click(u"btnOk")}), mrOk);
+    EXPECT_EQ(dlg.GetCounter(), 0);
+    EXPECT_EQ(dlg.stbar.Panels(2).Text(), u"Copy files...");
+}
+
+TEST_F(DialogCopy, ASecondImportAfterAFailureCountsEachFileOnce) {
+    Install();
+    TFImport& dlg = Open();
+    // A folder in the way of b.fit: its file cannot be created and the copy stops there.
+    std::filesystem::create_directories(std::filesystem::path(workFolder) / "b.fit");
+    Run({AdvanceClock(100), Click(u"rdbAll"), Click(u"btnOk"),
+         Do("failed at b.fit",
+            [&](HeadlessUi& ui) {
+                EXPECT_EQ(ui.MessageBoxes().size(), 1u);
+                EXPECT_EQ(dlg.GetCounter(), 2); // c.fit, the newest, and a.fit came first
+                std::filesystem::remove(std::filesystem::path(workFolder) / "b.fit");
+            }),
+         Click(u"btnOk")});
+    EXPECT_EQ(dlg.GetCounter(), 3);
+    EXPECT_THAT(FilesIn(workFolder), UnorderedElementsAre("a.fit", "b.fit", "c.fit"));
+}
+
+} // namespace
+} // namespace mtp::testing
