@@ -14,12 +14,7 @@
 #include "tests/plugin/fresh_plugin_state.h"
 #include "tests/support/independent_zip_reader.h"
 #include "tests/support/scratch_folder.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <cstdlib>
-#endif
+#include "tests/support/system_temp_folder.h"
 
 namespace mtp {
 namespace {
@@ -28,15 +23,6 @@ using testing::Exists;
 using testing::IndependentZipReader;
 using testing::ScratchFolder;
 using Log = std::vector<std::string>;
-
-// Points the system's temporary folder (GetTempPathW, $TMPDIR) at a folder of the test's.
-void SetTempFolder(const std::u16string& folder) {
-#ifdef _WIN32
-    SetEnvironmentVariableW(L"TMP", std::wstring(folder.begin(), folder.end()).c_str());
-#else
-    setenv("TMPDIR", Utf16ToUtf8(folder).c_str(), 1);
-#endif
-}
 
 class FakeApplication : public ImportApplication {
 public:
@@ -121,7 +107,7 @@ protected:
     void SetUp() override {
         test::FreshPluginState::SetUp();
         PluginState.HostVersion = 760;
-        SetTempFolder(temp.Path());
+        testing::SetSystemTempFolder(temp.Path());
         previousApplication = SetImportApplication(&application);
         previousFactory = SetImportDialogFactory([this] {
             auto dialog = std::make_unique<FakeDialog>(log, script, setup, whileShown);
@@ -325,7 +311,7 @@ TEST_F(ImportRun, ATemporaryFolderOutsideTheAnsiCodePageStillWorks) {
     // A user name in another script: the working folder's path never passes through 8 bits.
     const std::u16string userTemp = temp / u"Пользователь";
     ForceDirectories(userTemp);
-    SetTempFolder(userTemp);
+    testing::SetSystemTempFolder(userTemp);
     script = Copying({{u"a.fit", "one"}}, kModalResultOk, 1);
 
     EXPECT_EQ(Run(), 1);
