@@ -23,6 +23,7 @@
 #include "device/sim/sim_service.h"
 #include "dialog/copy_selected_files.h"
 #include "dialog/my_list.h"
+#include "remembering_reporter.h"
 #include "toolkit/headless/headless_ui.h"
 #include "toolkit/status_bar.h"
 #include "toolkit/string_grid.h"
@@ -135,39 +136,25 @@ void BM_PlainFileCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainFileCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Keeps the console output and remembers each benchmark's throughput for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    double selected = 0, transfer = 0, plain = 0;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const auto it = run.counters.find("MB_per_s");
-            if (run.error_occurred || it == run.counters.end())
-                continue;
-            const std::string name = run.benchmark_name();
-            double& slot = name.starts_with("BM_CopySelectedFiles")    ? selected
-                           : name.starts_with("BM_CopyFromDeviceEach") ? transfer
-                                                                       : plain;
-            slot = it->second.value;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::RememberingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.plain > 0) {
+    const auto throughput = [&reporter](std::string_view name) {
+        const auto* run = reporter.Find(name);
+        return run ? run->counters.at("MB_per_s").value : 0.0;
+    };
+    const double selected = throughput("BM_CopySelectedFiles");
+    const double transfer = throughput("BM_CopyFromDeviceEach");
+    const double plain = throughput("BM_PlainFileCopy");
+    if (plain > 0) {
         std::printf("\n%d files, %.1f MB: Import's copy %.0f MB/s, transfer alone %.0f MB/s, "
                     "plain copy %.0f MB/s\n",
-                    kFiles, static_cast<double>(Once().bytes) / 1e6, reporter.selected,
-                    reporter.transfer, reporter.plain);
+                    kFiles, static_cast<double>(Once().bytes) / 1e6, selected, transfer, plain);
         std::printf("ratios to the plain copy: Import's copy %.2f, transfer alone %.2f\n",
-                    reporter.selected / reporter.plain, reporter.transfer / reporter.plain);
+                    selected / plain, transfer / plain);
     }
     benchmark::Shutdown();
     return 0;

@@ -17,6 +17,7 @@
 #include "common/file_system.h"
 #include "common/text.h"
 #include "plugin/uhelper.h"
+#include "remembering_reporter.h"
 
 namespace {
 
@@ -48,7 +49,6 @@ Fixture& Files() {
     return fixture;
 }
 
-double oursSeconds = 0, infoZipSeconds = 0;
 uintmax_t oursBytes = 0, infoZipBytes = 0;
 
 void BM_ZipFiles(benchmark::State& state) {
@@ -75,28 +75,18 @@ void BM_InfoZip6(benchmark::State& state) {
 }
 BENCHMARK(BM_InfoZip6)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
-// Keeps the console output and remembers each benchmark's wall time for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
-            if (run.benchmark_name().starts_with("BM_ZipFiles"))
-                oursSeconds = seconds;
-            else if (run.benchmark_name().starts_with("BM_InfoZip6"))
-                infoZipSeconds = seconds;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    mtp::bench::RememberingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (oursSeconds > 0 && infoZipSeconds > 0 && infoZipBytes > 0) {
+    const auto* ours = reporter.Find("BM_ZipFiles");
+    const auto* infoZip = reporter.Find("BM_InfoZip6");
+    if (ours && infoZip && infoZipBytes > 0) {
+        const double oursSeconds = mtp::bench::RememberingReporter::SecondsPerIteration(*ours);
+        const double infoZipSeconds =
+            mtp::bench::RememberingReporter::SecondsPerIteration(*infoZip);
         uintmax_t input = 0;
         for (const auto& entry : fs::directory_iterator(Files().work))
             input += entry.file_size();
