@@ -1,5 +1,6 @@
 #include "device/scan_folder.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string_view>
@@ -22,6 +23,11 @@ constexpr std::array<std::u16string_view, 5> ActivityFolders{u"export", u"export
 constexpr std::array<std::u16string_view, 11> SkippedFolders{
     u"maps",     u"tiles",     u"mtklog", u"dcim",        u"vysor",  u".tmp",
     u"pictures", u"ringtones", u"music",  u"routeimages", u"offline"};
+
+// The deepest the scan goes whatever MaxDeep says: the options menu offers no more, and a
+// settings file edited by hand could otherwise let a device whose folders list each other
+// recurse until the stack runs out.
+constexpr int32_t DeepestDescent = 255;
 
 template <std::size_t N>
 bool IsOneOf(const std::array<std::u16string_view, N>& names, const std::u16string& name) {
@@ -136,7 +142,8 @@ void ScanFolder(TScanTarget& target, int deviceIndex, const std::u16string& devi
 
         if (IsContainerObject(values.get())) {
             std::u16string folderName = LowerAscii(name);
-            if (descend && target.DeepCounter() < MaxDeep && !IsSkippedFolderName(folderName)) {
+            if (descend && target.DeepCounter() < std::min(MaxDeep, DeepestDescent) &&
+                !IsSkippedFolderName(folderName)) {
                 Descent descent(target, std::move(folderName));
                 ScanFolder(target, deviceIndex, deviceId, content, childId, descend);
             }

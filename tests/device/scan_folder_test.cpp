@@ -5,6 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,7 @@
 #include "device/device_list.h"
 #include "device/enumerate_devices.h"
 #include "device/scan_device.h"
+#include "device/sim/sim_values.h"
 #include "dialog/scan_settings.h"
 #include "sim_fixture.h"
 
@@ -384,6 +388,86 @@ TEST_P(Duplicates, AcrossDevices) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NoDoublettes, Duplicates, ::testing::Bool());
+
+// A device whose folders never end, as one whose folders list each other would look: every
+// folder "Activity" holds the next one and one activity file named after its depth.
+class EndlessFolders : public PortableDeviceContent {
+public:
+    HRESULT EnumObjects(std::uint32_t, const std::u16string& parentId, PortableDeviceValues*,
+                        std::unique_ptr<EnumPortableDeviceObjectIDs>& objects) override {
+        const int depth = parentId == u"DEVICE" ? 0 : Depth(parentId);
+        objects = std::make_unique<Children>(
+            std::vector<std::u16string>{Utf8ToUtf16("F" + std::to_string(depth + 1)),
+                                        Utf8ToUtf16("f" + std::to_string(depth))});
+        return S_OK;
+    }
+    HRESULT Properties(std::unique_ptr<PortableDeviceProperties>& properties) override {
+        properties = std::make_unique<Objects>();
+        return S_OK;
+    }
+    HRESULT Transfer(std::unique_ptr<PortableDeviceResources>&) override { return E_FAIL; }
+
+private:
+    static int Depth(const std::u16string& id) { return std::stoi(Utf16ToUtf8(id.substr(1))); }
+
+    class Children : public EnumPortableDeviceObjectIDs {
+    public:
+        explicit Children(std::vector<std::u16string> ids) : ids_(std::move(ids)) {}
+        HRESULT Next(std::uint32_t count, std::u16string* ids, std::uint32_t& fetched) override {
+            fetched = 0;
+            while (fetched < count && next_ < ids_.size())
+                ids[fetched++] = ids_[next_++];
+            return fetched == count ? S_OK : S_FALSE;
+        }
+        HRESULT Reset() override {
+            next_ = 0;
+            return S_OK;
+        }
+
+    private:
+        std::vector<std::u16string> ids_;
+        std::size_t next_ = 0;
+    };
+
+    class Objects : public PortableDeviceProperties {
+    public:
+        HRESULT GetSupportedProperties(const std::u16string&,
+                                       std::unique_ptr<PortableDeviceKeyCollection>&) override {
+            return S_OK;
+        }
+        HRESULT GetValues(const std::u16string& id, PortableDeviceKeyCollection*,
+                          std::unique_ptr<PortableDeviceValues>& values) override {
+            const bool folder = id[0] == u'F';
+            SimProperties properties{
+                {WPD_OBJECT_ORIGINAL_FILE_NAME,
+                 folder ? std::u16string(u"Activity") : id.substr(1) + u".fit"},
+                {WPD_OBJECT_SIZE, std::u16string(u"4")},
+                {WPD_OBJECT_CONTENT_TYPE,
+                 folder ? WPD_CONTENT_TYPE_FOLDER : WPD_CONTENT_TYPE_GENERIC_FILE}};
+            values = std::make_unique<SimValues>(std::move(properties));
+            return S_OK;
+        }
+    };
+};
+
+// However high a hand-edited settings file sets the depth, the scan stops at the deepest
+// level the options menu offers, so such a device cannot exhaust the stack.
+class EndlessDevice : public ScanFolderTest, public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(EndlessDevice, DescendsNoDeeperThanTheMenuAllows) {
+    MaxDeep = GetParam();
+    EndlessFolders device;
+    ScanFolder(dialog_, 0, u"endless", device, u"DEVICE", true);
+    const int32_t levels = std::min<int32_t>(GetParam(), 255);
+    ASSERT_EQ(dialog_.fMyList.Count(), levels);
+    EXPECT_EQ(dialog_.fMyList.GetItem(0).FName, Utf8ToUtf16(std::to_string(levels)) + u".fit");
+    EXPECT_EQ(dialog_.fdeepcounter, 0);
+    EXPECT_EQ(dialog_.fCurFolder, u"");
+}
+
+INSTANTIATE_TEST_SUITE_P(MaxDeep, EndlessDevice,
+                         ::testing::Values(3, 255, 256, 100000,
+                                           std::numeric_limits<int32_t>::max()));
 
 TEST(ExtractFileExt, FromTheLastDotUnlessAPathCharacterFollows) {
     EXPECT_EQ(ExtractFileExt(u"a.b.FIT"), u".FIT");
