@@ -30,12 +30,11 @@ struct Setup {
 
     Setup() : set(folder.Path() / "set") {
         const fs::path device = set / "bench";
-        WriteImageManifest(device,
-                                R"({"id": "\\\\?\\usb#bench", "date": "2024-03-01T06:00:00"})");
+        WriteImageManifest(device, R"({"id": "\\\\?\\usb#bench", "date": "2024-03-01T06:00:00"})");
         for (int f = 0; f < kFolders; ++f)
             for (int i = 0; i < kFilesPerFolder; ++i)
                 WriteImageFile(device, "Internal Storage/Folder" + std::to_string(f) + "/" +
-                                                std::to_string(i) + ".fit");
+                                           std::to_string(i) + ".fit");
         service = std::make_shared<SimDeviceService>(set);
         SetDeviceService(service);
     }

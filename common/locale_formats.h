@@ -62,8 +62,9 @@ std::u16string FormatDefaultDateTime(TDateTime value,
 // blank and a time laid out as the long-time pattern (its seconds may be left out). Lenient
 // where reading is safe: one or two digits for any day, month, hour, minute or second, one to
 // four for a year (one or two are read in the two-digit-year window), any run of blanks for a
-// blank, designators in either case and optional. Literal characters such as the date separator must match: a text whose date
-// separator differs from the locale's fails. Reads back every text FormatDefaultDateTime writes.
+// blank, designators in either case and optional. Literal characters such as the date separator
+// must match: a text whose date separator differs from the locale's fails. Reads back every text
+// FormatDefaultDateTime writes.
 bool TryStrToDateTime(std::u16string_view text, TDateTime& value,
                       const LocaleFormats& formats = CurrentLocale());
 // Throws ConvertError: "'text' is not a valid date and time".

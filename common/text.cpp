@@ -96,7 +96,9 @@ std::u16string FormatS(std::u16string_view format, std::u16string_view value) {
     return ReplaceFirst(format, u"%s", value);
 }
 
-std::u16string ToText(long long value) { return Utf8ToUtf16(std::to_string(value)); }
+std::u16string ToText(long long value) {
+    return Utf8ToUtf16(std::to_string(value));
+}
 
 std::u16string FormatD(std::u16string_view format, long long value) {
     return ReplaceFirst(format, u"%d", ToText(value));

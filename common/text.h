@@ -16,7 +16,9 @@ std::u16string Utf8ToUtf16(std::string_view s);
 std::string Utf16ToUtf8(std::u16string_view s);
 
 // Shorthand for tests and fixed texts: u"..." literals are preferred where possible.
-inline std::u16string U16(std::string_view ascii) { return Utf8ToUtf16(ascii); }
+inline std::u16string U16(std::string_view ascii) {
+    return Utf8ToUtf16(ascii);
+}
 
 // Replaces the first "%s" in a format such as "Device: %s" (the dialog's texts use one each).
 std::u16string FormatS(std::u16string_view format, std::u16string_view value);

@@ -13,7 +13,7 @@ TEST(Trim, RemovesControlCharactersAndBlanksAtBothEndsOnly) {
         {u"  ", u""},
         {std::u16string(u"\0name\0", 6), u"name"},
         {u"\t\r\n a b \x1f", u"a b"},
-        {u"\x7f" u"x", u"\x7f" u"x"}, // DEL is above U+0020 and stays
+        {u"\x7fx", u"\x7fx"}, // DEL is above U+0020 and stays
         {u"\u00a0x\u00a0", u"\u00a0x\u00a0"},
     };
     for (const auto& c : cases)

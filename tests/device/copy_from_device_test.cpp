@@ -64,12 +64,12 @@ TEST_F(CopyTest, CopiesTheWholeResourceWhateverItsSize) {
     const std::size_t sizes[] = {0, 1, 1023, 1024, 1025, 2048, 5000};
     std::vector<std::pair<std::string, std::string>> files;
     for (std::size_t size : sizes)
-        files.emplace_back("f" + std::to_string(10000 + size) + ".fit", Pattern(size));
+        files.emplace_back(std::to_string(10000 + size) + ".fit", Pattern(size));
     auto& service = Watch("", files);
     for (std::size_t i = 0; i < files.size(); ++i) {
         SCOPED_TRACE(files[i].first);
         const fs::path target = Out() / files[i].first;
-        EXPECT_TRUE(CopyFromDevice(kId, Utf8ToUtf16("o" + std::to_string(3 + i)), Local(target)));
+        EXPECT_TRUE(CopyFromDevice(kId, Utf8ToUtf16(std::string("o").append(std::to_string(3 + i))), Local(target)));
         EXPECT_EQ(ReadFile(target), files[i].second);
     }
     // One open and one close per copy; every stream released before its device is closed.

@@ -21,8 +21,7 @@ HRESULT Probe(DWORD model) {
 }
 
 // Runs `body` on a thread of its own, as a host's thread that starts with no COM.
-template <class Body>
-void OnFreshThread(Body body) {
+template <class Body> void OnFreshThread(Body body) {
     std::thread(body).join();
 }
 
