@@ -54,6 +54,8 @@ public:
     // Null once the dialog has closed.
     const TMyList* FoundFiles() const { return fMyList.get(); }
     const std::vector<std::u16string>* DeviceList() const { return fDevList.get(); }
+    // The local name each copied device object holds in the working folder.
+    TLocalFileNames& LocalFileNames() { return fLocalNames; }
 
     // Components, parents before children.
     tk::TFormStyler& AdvFormStyler1 = Add<tk::TFormStyler>(u"AdvFormStyler1");

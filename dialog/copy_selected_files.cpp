@@ -55,10 +55,15 @@ void CopySelectedFiles(const TCopyContext& ctx) {
         if (devId.empty())
             continue;
         const std::u16string oName = grid.Cell(4, r);
-        const std::u16string localPath =
-            JoinPath(ctx.workFolder, ctx.localNames.NameFor(devId, oName, grid.Cell(0, r)));
-        if (!CopyFromDevice(devId, oName, localPath))
+        const std::u16string localPath = JoinPath(
+            ctx.workFolder, ctx.localNames.NameFor(devId, oName, grid.Cell(0, r), ctx.workFolder));
+        if (!CopyFromDevice(devId, oName, localPath)) {
+            // A copy that fails after it began removes the file an earlier Import delivered
+            // for this object, so that file no longer counts.
+            if (FileGetAttr(localPath) == faInvalid && ctx.localNames.Uncount(devId, oName))
+                --ctx.fcounter;
             continue;
+        }
         if (const TDateTime* date = dates.Find(devId, oName))
             SetFileDate(localPath, *date);
         if (ctx.localNames.CountOnce(devId, oName))

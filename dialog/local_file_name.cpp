@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "common/file_system.h"
 #include "common/text.h"
 
 namespace mtp {
@@ -46,19 +47,32 @@ bool IsHighSurrogate(char16_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
 }
 
+// The longest path Windows opens without the long-path prefix: MAX_PATH less its zero.
+constexpr std::size_t MaxPathLength = 259;
+// However long the working folder's path, a name keeps at least this many code units.
+constexpr std::size_t MinNameLength = 12;
+
 // Cuts the part before the extension so that the name, with `suffix` inserted before the
-// extension, fits in one folder entry; a surrogate pair is never split.
-std::u16string WithSuffix(const std::u16string& name, std::u16string_view suffix) {
+// extension, is at most `maxLength` long; a surrogate pair is never split, and a cut that ends
+// in blanks or dots (which Windows would drop) loses them too. An extension too long to keep
+// counts as part of the name.
+std::u16string WithSuffix(const std::u16string& name, std::u16string_view suffix,
+                          std::size_t maxLength = MaxNameLength) {
     std::size_t dot = name.rfind(u'.');
-    if (dot == std::u16string::npos || dot == 0)
+    if (dot == std::u16string::npos || dot == 0 || name.size() - dot + suffix.size() > maxLength)
         dot = name.size();
     std::u16string stem = name.substr(0, dot);
     const std::u16string ext = name.substr(dot);
-    const std::size_t room = MaxNameLength - std::min(MaxNameLength, ext.size() + suffix.size());
+    const std::size_t room = maxLength - std::min(maxLength, ext.size() + suffix.size());
     if (stem.size() > room) {
         stem.resize(room);
         if (!stem.empty() && IsHighSurrogate(stem.back()))
             stem.pop_back();
+        if (ext.empty() && suffix.empty())
+            while (!stem.empty() && (stem.back() == u' ' || stem.back() == u'.'))
+                stem.pop_back();
+        if (stem.empty() && ext.empty() && suffix.empty())
+            stem = u"_";
     }
     return stem + std::u16string(suffix) + ext;
 }
@@ -109,16 +123,30 @@ std::u16string TLocalFileNames::ObjectKey(const std::u16string& devId,
 }
 
 std::u16string TLocalFileNames::NameFor(const std::u16string& devId, const std::u16string& oName,
-                                        std::u16string_view deviceName) {
+                                        std::u16string_view deviceName,
+                                        const std::u16string& folder) {
     const std::u16string key = ObjectKey(devId, oName);
-    if (const auto held = byObject_.find(key); held != byObject_.end())
+    const auto held = byObject_.find(key);
+    // A device may give an identifier to another file once it is connected again: the object
+    // holds its name only while it keeps its own name.
+    if (held != byObject_.end() && held->second.deviceName == deviceName)
         return held->second.localName;
-    const std::u16string safe = SafeLocalName(deviceName);
+
+    const std::size_t folderLength = IncludeTrailingPathDelimiter(folder).size();
+    const std::size_t maxLength = std::clamp(MaxPathLength - std::min(MaxPathLength, folderLength),
+                                             MinNameLength, MaxNameLength);
+    const std::u16string safe = WithSuffix(SafeLocalName(deviceName), {}, maxLength);
+    // Taken: held by another object, or a file already in the folder that no object here holds
+    // (left by an earlier run, or one Windows takes for the name: other case folding, a short
+    // 8.3 name).
+    const auto taken = [&](const std::u16string& name) {
+        return byName_.contains(FoldCase(name)) || FileGetAttr(JoinPath(folder, name)) != faInvalid;
+    };
     std::u16string name = safe;
-    for (int n = 2; byName_.contains(FoldCase(name)); ++n)
-        name = WithSuffix(safe, u" (" + ToText(n) + u")");
+    for (int n = 2; taken(name); ++n)
+        name = WithSuffix(safe, u" (" + ToText(n) + u")", maxLength);
     byName_.emplace(FoldCase(name), key);
-    byObject_.emplace(key, Holder{name, false});
+    byObject_.insert_or_assign(key, Holder{name, std::u16string(deviceName), false});
     return name;
 }
 
@@ -127,6 +155,14 @@ bool TLocalFileNames::CountOnce(const std::u16string& devId, const std::u16strin
     if (holder.counted)
         return false;
     holder.counted = true;
+    return true;
+}
+
+bool TLocalFileNames::Uncount(const std::u16string& devId, const std::u16string& oName) {
+    const auto held = byObject_.find(ObjectKey(devId, oName));
+    if (held == byObject_.end() || !held->second.counted)
+        return false;
+    held->second.counted = false;
     return true;
 }
 

@@ -268,7 +268,9 @@ TEST_F(CopyTest, ASecondImportAfterAnErrorReplacesItsOwnFilesAndCountsThemOnce) 
     set.Install();
     Fill(files, {0, 1, 2});
     SelectRows(1, 3);
-    // A folder where b.fit should go: the local file cannot be created.
+    // b.fit was given to its object before a folder took its place: the local file cannot be
+    // created.
+    names.NameFor(kDev1, u"id2", u"b.fit", fs::path(workFolder).u16string());
     fs::create_directory(workFolder / "b.fit");
 
     EXPECT_THROW(Copy(), FileError);
@@ -283,6 +285,53 @@ TEST_F(CopyTest, ASecondImportAfterAnErrorReplacesItsOwnFilesAndCountsThemOnce) 
     EXPECT_THAT(WorkFiles(), ElementsAre(File{"a.fit", "id1 data"}, File{"b.fit", "id2 data"},
                                          File{"c.fit", "id3 data"}));
 }
+
+// A second Import that cannot fetch a file delivered by the first: when the failed copy
+// removed that file, it no longer counts, so the count stays the number of files delivered.
+struct RefetchCase {
+    std::string what;
+    std::string overrides; // the object on the second Import
+    std::u16string deviceId;
+    int32_t count;
+    std::vector<std::string> files;
+};
+
+void PrintTo(const RefetchCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class Refetch : public CopyTest, public ::testing::WithParamInterface<RefetchCase> {};
+
+TEST_P(Refetch, TheCountFollowsTheFilesThatRemain) {
+    const RefetchCase& c = GetParam();
+    std::vector<Found> files{{kDev1, u"id1", u"a.fit", {2024, 3, 1}},
+                             {kDev1, u"id2", u"b.fit", {2024, 3, 2}}};
+    Device("one", kDev1, files);
+    set.Install();
+    Fill(files, {0, 1});
+    SelectRows(1, 2);
+    Copy();
+    ASSERT_EQ(fcounter, 2);
+
+    files[0].overrides = c.overrides;
+    Device("one", c.deviceId, files);
+    set.Install();
+    Copy();
+
+    EXPECT_EQ(fcounter, c.count);
+    std::vector<std::string> names;
+    for (const auto& [name, bytes] : WorkFiles())
+        names.push_back(name);
+    EXPECT_EQ(names, c.files);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SecondImport, Refetch,
+    ::testing::Values(
+        RefetchCase{"read fails partway", R"(, "readFailsAfter": 2)", kDev1, 1, {"b.fit"}},
+        // Nothing was begun, so the first copies stay and count.
+        RefetchCase{"device gone", "", u"\\\\?\\sim#elsewhere", 2, {"a.fit", "b.fit"}},
+        RefetchCase{"both fetched again", "", kDev1, 2, {"a.fit", "b.fit"}}));
 
 TEST_F(CopyTest, AnEmptyListOnlyShowsTheStage) {
     set.Install();

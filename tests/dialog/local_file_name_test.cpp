@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "common/file_system.h"
 #include "common/text.h"
+#include "tests/support/scratch_folder.h"
 
 namespace mtp {
 namespace {
@@ -73,30 +75,119 @@ TEST(LocalFileNames, TheSameObjectKeepsItsNameAndAnotherGetsADistinctOne) {
         {u"dev1", u"o7", u"noext", u"noext"},
         {u"dev1", u"o8", u"NOEXT", u"NOEXT (2)"},
     };
+    const testing::ScratchFolder folder;
     TLocalFileNames names;
     for (const Request& r : requests)
-        EXPECT_EQ(names.NameFor(r.devId, r.oName, r.deviceName), r.expected)
+        EXPECT_EQ(names.NameFor(r.devId, r.oName, r.deviceName, folder.Path()), r.expected)
             << Utf16ToUtf8(r.devId + u"/" + r.oName);
 }
 
 TEST(LocalFileNames, ObjectsAreToldApartByDeviceAndObjectTogether) {
+    const testing::ScratchFolder folder;
     TLocalFileNames names;
     // "ab"+"c" and "a"+"bc" must not be taken for the same object.
-    EXPECT_EQ(names.NameFor(u"ab", u"c", u"x.fit"), u"x.fit");
-    EXPECT_EQ(names.NameFor(u"a", u"bc", u"x.fit"), u"x (2).fit");
+    EXPECT_EQ(names.NameFor(u"ab", u"c", u"x.fit", folder.Path()), u"x.fit");
+    EXPECT_EQ(names.NameFor(u"a", u"bc", u"x.fit", folder.Path()), u"x (2).fit");
 }
 
 TEST(LocalFileNames, AnObjectCountsOnceUntilTheCountRestarts) {
+    const testing::ScratchFolder folder;
     TLocalFileNames names;
-    names.NameFor(u"d", u"o1", u"a.fit");
+    names.NameFor(u"d", u"o1", u"a.fit", folder.Path());
     EXPECT_TRUE(names.CountOnce(u"d", u"o1"));
     EXPECT_FALSE(names.CountOnce(u"d", u"o1"));
     EXPECT_TRUE(names.CountOnce(u"d", u"o2"));
     names.RestartCount();
     EXPECT_TRUE(names.CountOnce(u"d", u"o1"));
     // The names stay reserved across a restart.
-    EXPECT_EQ(names.NameFor(u"e", u"o1", u"a.fit"), u"a (2).fit");
+    EXPECT_EQ(names.NameFor(u"e", u"o1", u"a.fit", folder.Path()), u"a (2).fit");
+    // An object whose file is gone counts no more, and then once again.
+    EXPECT_TRUE(names.Uncount(u"d", u"o1"));
+    EXPECT_FALSE(names.Uncount(u"d", u"o1"));
+    EXPECT_FALSE(names.Uncount(u"d", u"never"));
+    EXPECT_TRUE(names.CountOnce(u"d", u"o1"));
 }
+
+TEST(LocalFileNames, AFileAlreadyInTheFolderIsNeverTaken) {
+    const testing::ScratchFolder folder;
+    testing::WriteBytes(folder / u"a.fit", "left by an earlier run");
+    std::filesystem::create_directory(testing::FsPath(folder / u"sub.fit"));
+    TLocalFileNames names;
+    EXPECT_EQ(names.NameFor(u"d", u"o1", u"a.fit", folder.Path()), u"a (2).fit");
+    EXPECT_EQ(names.NameFor(u"d", u"o2", u"sub.fit", folder.Path()), u"sub (2).fit");
+#ifdef _WIN32
+    // Windows finds a file by another case of its name too.
+    testing::WriteBytes(folder / u"B.FIT", "left by an earlier run");
+    EXPECT_EQ(names.NameFor(u"d", u"o3", u"b.fit", folder.Path()), u"b (2).fit");
+#endif
+    // An object keeps the name it holds once its own file is there.
+    testing::WriteBytes(folder / u"a (2).fit", "o1");
+    EXPECT_EQ(names.NameFor(u"d", u"o1", u"a.fit", folder.Path()), u"a (2).fit");
+}
+
+TEST(LocalFileNames, AnIdentifierThatNowNamesAnotherFileGetsANewName) {
+    // Connected again, a device may hand an identifier to another file: the first file's copy
+    // stays as it is.
+    const testing::ScratchFolder folder;
+    TLocalFileNames names;
+    EXPECT_EQ(names.NameFor(u"d", u"o1", u"a.fit", folder.Path()), u"a.fit");
+    testing::WriteBytes(folder / u"a.fit", "first");
+    EXPECT_EQ(names.NameFor(u"d", u"o1", u"b.fit", folder.Path()), u"b.fit");
+    EXPECT_EQ(names.NameFor(u"d", u"o1", u"b.fit", folder.Path()), u"b.fit");
+    EXPECT_EQ(names.NameFor(u"e", u"o2", u"a.fit", folder.Path()), u"a (2).fit");
+}
+
+// Long device names in folders of several lengths: the whole path stays within what Windows
+// opens, the extension and the distinguishing suffix survive, and a cut never leaves a blank
+// or dot at the end, which Windows would drop.
+struct LongNameCase {
+    std::string what;
+    std::size_t folderLength;
+    std::u16string deviceName;
+    std::u16string expected; // empty: only the length rules are checked
+};
+
+void PrintTo(const LongNameCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class LongLocalName : public ::testing::TestWithParam<LongNameCase> {};
+
+TEST_P(LongLocalName, FitsThePathLimit) {
+    const LongNameCase& c = GetParam();
+    // A folder that does not exist: nothing in it is taken.
+    std::u16string folder(c.folderLength, u'w');
+    folder[0] = u'/';
+    TLocalFileNames names;
+    const std::u16string first = names.NameFor(u"d", u"o1", c.deviceName, folder);
+    const std::u16string second = names.NameFor(u"d", u"o2", c.deviceName, folder);
+    for (const std::u16string& name : {first, second}) {
+        EXPECT_LE(JoinPath(folder, name).size(), 259u);
+        EXPECT_FALSE(name.ends_with(u" ") || name.ends_with(u"."));
+        if (c.deviceName.ends_with(u".fit")) {
+            EXPECT_TRUE(name.ends_with(u".fit"));
+        }
+    }
+    EXPECT_TRUE(second.ends_with(u" (2).fit") || second.ends_with(u" (2)"));
+    if (!c.expected.empty()) {
+        EXPECT_EQ(first, c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, LongLocalName,
+    ::testing::Values(
+        LongNameCase{"short folder", 20, std::u16string(300, u'a') + u".fit", {}},
+        LongNameCase{"typical temp folder", 60, std::u16string(240, u'a') + u".fit", {}},
+        LongNameCase{"long folder", 200, std::u16string(100, u'a') + u".fit", {}},
+        LongNameCase{"name that just fits", 60, std::u16string(198, u'a'),
+                     std::u16string(198, u'a')},
+        // Room for 252: the cut lands in the blanks, which go.
+        LongNameCase{"cut in blanks", 6,
+                     std::u16string(250, u'a') + u"   " + std::u16string(9, u'b'),
+                     std::u16string(250, u'a')},
+        // An "extension" too long to keep is cut as part of the name.
+        LongNameCase{"overlong extension", 20, u"a." + std::u16string(300, u'x'), {}}));
 
 } // namespace
 } // namespace mtp
