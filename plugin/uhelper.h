@@ -16,8 +16,9 @@ using FileList = std::vector<std::u16string>;
 int32_t ListFolderFiles(const std::u16string& folder, const std::u16string& mask, FileList& list);
 
 // Packs the files named in `list`, which lie in `folder`, into a new archive at
-// `archivePath`, each under its bare name; folders among them are passed over. The archive
-// is written beside its final name and moved over an existing one only when complete.
+// `archivePath`, each under its bare name; folders among them are passed over, and with no
+// file among them nothing is written. The archive is written beside its final name and
+// moved over an existing one only when complete.
 // Throws FileError naming the path and the reason when it cannot be written; an archive
 // that was there before is then left as it was, and no temporary file remains.
 void ZipFiles(const std::u16string& archivePath, const std::u16string& folder,

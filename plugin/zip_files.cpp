@@ -15,7 +15,9 @@ void ZipFiles(const std::u16string& archivePath, const std::u16string& folder,
             continue;
         sources.push_back(ZipSource{std::move(path), name});
     }
-    WriteZipArchive(archivePath, sources);
+    // With no file to pack, an empty archive would only replace the host's earlier one.
+    if (!sources.empty())
+        WriteZipArchive(archivePath, sources);
 }
 
 } // namespace mtp

@@ -79,5 +79,15 @@ TEST_F(WorkingFolderFlow, AListedFolderIsPassedOverWhenPacking) {
     EXPECT_EQ(TargetNames(), std::vector<std::u16string>{u"Connect.zip"});
 }
 
+TEST_F(WorkingFolderFlow, NamesOfFoldersOnlyLeaveTheEarlierArchiveAsItWas) {
+    ForceDirectories(JoinPath(work, u"sub"));
+    testing::WriteBytes(archive, "the archive of an earlier import");
+
+    ZipFiles(archive, work, FileList{u"sub"});
+
+    EXPECT_EQ(testing::ReadBytes(archive), "the archive of an earlier import");
+    EXPECT_EQ(TargetNames(), std::vector<std::u16string>{u"Connect.zip"});
+}
+
 } // namespace
 } // namespace mtp
