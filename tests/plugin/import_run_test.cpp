@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <objbase.h>
+#endif
+
 #include "common/errors.h"
 #include "common/file_system.h"
 #include "plugin/import_application.h"
@@ -201,22 +205,48 @@ TEST_F(ImportRun, NoArchiveUnlessTheDialogClosesWithOkAfterCopying) {
         const char* what;
         int modalResult;
         int32_t counter;
+        bool copies = true;
+        int32_t result = 0;
     } cases[] = {
         {"aborted after a copy", 2, 2}, // "&Abort", Escape and the close box
         {"never shown to its end", 0, 2},
         {"OK with nothing copied", kModalResultOk, 0},
+        // The count is answered, but an empty working folder packs no archive.
+        {"OK with a count and an empty folder", kModalResultOk, 1, false, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         script = Copying({{u"a.fit", "one"}, {u"b.fit", "two"}}, c.modalResult, c.counter);
+        if (!c.copies)
+            script.copies.clear();
 
-        EXPECT_EQ(Run(), 0);
+        EXPECT_EQ(Run(), c.result);
 
         EXPECT_EQ(testing::ReadBytes(archive), "the archive of an earlier import");
         EXPECT_FALSE(Exists(WorkFolder()));
         EXPECT_TRUE(messages.empty());
     }
 }
+
+#ifdef _WIN32
+// The run makes the host's thread a single-threaded apartment while the dialog is shown and
+// gives it back untouched afterwards: a multi-threaded request is refused during the run and
+// granted after it.
+TEST_F(ImportRun, TheThreadIsAnApartmentWhileTheDialogIsShownAndFreeAfterwards) {
+    HRESULT during = S_OK;
+    whileShown = [&] {
+        during = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        if (SUCCEEDED(during))
+            CoUninitialize();
+    };
+    Run();
+    EXPECT_EQ(during, RPC_E_CHANGED_MODE);
+    const HRESULT after = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    if (SUCCEEDED(after))
+        CoUninitialize();
+    EXPECT_EQ(after, S_OK);
+}
+#endif
 
 TEST_F(ImportRun, FilesLeftByAnEarlierRunArePackedToo) {
     ForceDirectories(WorkFolder());
