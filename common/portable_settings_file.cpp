@@ -193,12 +193,22 @@ public:
         IniText text(Load());
         text.Write(Utf16ToUtf8(section), Utf16ToUtf8(key), Utf16ToUtf8(value));
         const std::string bytes = text.Bytes();
-        std::ofstream out(std::filesystem::path(path_), std::ios::binary | std::ios::trunc);
+        // The new text goes to a file beside the old one and replaces it only when whole, so
+        // a disk that fills up midway leaves the other sections as they were.
+        const std::filesystem::path path(path_);
+        std::filesystem::path temporary = path;
+        temporary += ".tmp";
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (out)
             out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();
-        if (!out)
+        std::error_code error;
+        if (out)
+            std::filesystem::rename(temporary, path, error);
+        if (!out || error) {
+            std::filesystem::remove(temporary, error);
             throw FileError(u"Unable to write to " + path_);
+        }
     }
 
 private:

@@ -10,6 +10,7 @@
 #include "common/errors.h"
 #include "common/settings_file.h"
 #include "common/text.h"
+#include "tests/support/folder_trouble.h"
 
 namespace mtp {
 namespace {
@@ -179,6 +180,31 @@ TEST(PortableSettingsFile, KeepsLayoutItDoesNotOwn) {
     }
     fs::remove_all(folder);
 }
+
+#ifndef _WIN32
+// A write that finds no room raises the error and leaves the file as it was, every other
+// section included.
+TEST(PortableSettingsFile, AFullDiskLeavesTheFileAsItWas) {
+    const fs::path folder = fs::temp_directory_path() / "mtp-settings-portable-full";
+    fs::create_directories(folder);
+    {
+        const testing::OutOfRoom full(folder.u16string());
+        const fs::path path = folder / "plugin.ini";
+        const std::string before =
+            "[OTHER]\nnotes=" + std::string(40 * 1024, 'n') + "\n[SETTINGS]\nMaxDeep=3\n";
+        std::ofstream(path, std::ios::binary) << before;
+        EXPECT_THROW(OpenPortableSettingsFile(path.u16string())
+                         ->WriteString(u"SETTINGS", u"Wide", std::u16string(30 * 1024, u'w')),
+                     FileError);
+        std::ifstream in(path, std::ios::binary);
+        // Compared whole, so that a failure does not print 40 KiB twice.
+        EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), {}) == before)
+            << "the file changed";
+        EXPECT_FALSE(fs::exists(folder / "plugin.ini.tmp"));
+    }
+    fs::remove_all(folder);
+}
+#endif
 
 } // namespace
 } // namespace mtp
