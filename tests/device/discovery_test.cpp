@@ -36,6 +36,8 @@ TEST(EnumerateDevices, ListsEveryAttachedDeviceByNameAndTrimmedIdentifier) {
     set.Device("6", R"({"id": "\\\\?\\usb#six", "friendlyName": "E:\\", "description": "USB"})");
     set.Device("7", R"({"id": "\\\\?\\usb#seven", "friendlyName": null,
                         "description": {"text": "x", "fillFails": true}})");
+    // An empty friendly name is a name: the description is not asked for.
+    set.Device("8", R"({"id": "\\\\?\\usb#eight", "friendlyName": "", "description": "USB"})");
     set.Install();
     std::vector<std::u16string> status;
     EXPECT_THAT(Discover(&status),
@@ -43,7 +45,7 @@ TEST(EnumerateDevices, ListsEveryAttachedDeviceByNameAndTrimmedIdentifier) {
                                        u"ELEMNT BOLT 8A3C  \\\\?\\usb#two",
                                        u"MTP Device  \\\\?\\usb#three", u"  \\\\?\\usb#four",
                                        u"  \\\\?\\usb#five", u"E:\\  \\\\?\\usb#six",
-                                       u"  \\\\?\\usb#seven"));
+                                       u"  \\\\?\\usb#seven", u"  \\\\?\\usb#eight"));
     EXPECT_THAT(status, ::testing::ElementsAre(u"Enumerate MTP devices..."));
 }
 
