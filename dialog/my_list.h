@@ -15,6 +15,7 @@ namespace mtp {
 
 // One found activity file.
 struct TMyRec {
+    bool IsFile = true;       // the entry is a file; the scan adds nothing else
     std::u16string FName;     // the name on the device, or the object identifier when blank
     std::u16string OName;     // the object identifier on its device
     TDateTime FDate = 0;      // modification date, else creation date, else the scan time

@@ -71,8 +71,13 @@ protected:
     // The list in scan order and the grid rows in the order given (by list index).
     void Fill(const std::vector<Found>& files, const std::vector<int>& rowOrder) {
         for (const Found& f : files)
-            list.Add(
-                TMyRec{f.name, f.objectId, EncodeDateTime(f.date), u"", f.size, f.devId, u"fit"});
+            list.Add(TMyRec{.FName = f.name,
+                            .OName = f.objectId,
+                            .FDate = EncodeDateTime(f.date),
+                            .SDate = u"",
+                            .Size = f.size,
+                            .DevID = f.devId,
+                            .Extension = u"fit"});
         grid.SetRowCount(static_cast<int>(rowOrder.size()) + 1);
         for (std::size_t r = 0; r < rowOrder.size(); ++r) {
             const Found& f = files[rowOrder[r]];
