@@ -171,6 +171,10 @@ TEST_F(DialogLife, ARescanShowsTheDevicesAttachedNow) {
     Watch("1", "Forerunner 955", {"a.fit"});
     SimDeviceService& service = Install();
     TFImport& dlg = Open();
+    const auto detachAll = [&] {
+        std::filesystem::remove_all(devices.Scratch() / "set");
+        std::filesystem::create_directories(devices.Scratch() / "set");
+    };
     Run({AdvanceClock(100),
          Do("attach a second device",
             [&](HeadlessUi&) {
@@ -178,15 +182,38 @@ TEST_F(DialogLife, ARescanShowsTheDevicesAttachedNow) {
                 service.Reload();
             }),
          DeviceChange(0x0007),
-         Do("both listed",
+         Do("both listed, with their dates",
             [&](HeadlessUi&) {
                 EXPECT_EQ(Panel(0), u"Files: 3");
                 EXPECT_EQ(dlg.DeviceList()->size(), 2u);
+                EXPECT_FALSE(dlg.DateStringMode());
+                EXPECT_EQ(GridColumn(1)[0], u"01.03.2024 06:00:00");
             }),
-         Do("remove both",
+         Do("both replaced by a device with an unset clock",
             [&](HeadlessUi&) {
-                std::filesystem::remove_all(devices.Scratch() / "set");
-                std::filesystem::create_directories(devices.Scratch() / "set");
+                // Its folders carry no dates, its file the zero date, which means none.
+                detachAll();
+                Watch("3", "fenix 6", {"x.fit"}, R"("objects": {
+                    "Internal Storage/GARMIN": {"created": null, "modified": null},
+                    "Internal Storage/GARMIN/Activity": {"created": null, "modified": null},
+                    "Internal Storage/GARMIN/Activity/x.fit":
+                        {"created": null, "modified": "30.12.1899 00:00:00"}})");
+                service.Reload();
+            }),
+         DeviceChange(0x0007),
+         Do("this rescan read no date: the device's own text, not the scan time",
+            [&](HeadlessUi& ui) {
+                EXPECT_FALSE(dlg.DateFound());
+                EXPECT_TRUE(dlg.DateStringMode());
+                EXPECT_EQ(dlg.gridFiles.ColWidth(1), 130);
+                EXPECT_THAT(GridColumn(0), ElementsAre(u"x.fit"));
+                EXPECT_THAT(GridColumn(1), ElementsAre(u"30.12.1899 00:00:00"));
+                EXPECT_EQ(Panel(2), u"OK!");
+                EXPECT_TRUE(ui.MessageBoxes().empty());
+            }),
+         Do("remove it",
+            [&](HeadlessUi&) {
+                detachAll();
                 service.Reload();
             }),
          DeviceChange(0x8004),
