@@ -1,5 +1,5 @@
 // The dialog's whole life on simulated devices: shown, scanned by its start timer, closed in
-// each way; no device at all; device-change notifications; errors that end a rescan.
+// each way; no device to scan; device-change notifications; errors that end a rescan.
 #include <gmock/gmock.h>
 
 #include "dialog_fixture.h"
@@ -54,13 +54,36 @@ TEST_F(DialogLife, TheStartTimerScansEveryDeviceAndShowsWhatItFound) {
     EXPECT_EQ(service->Counters(DevId("2")).openCalls, 0);
 }
 
-TEST_F(DialogLife, WithNoDeviceTheDialogSaysSoAndTurnsToDateTexts) {
+// Rescans that scan no device: none is attached, or the scan skips every one attached.
+struct NothingScannedCase {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> attached; // folder, manifest
+    std::u16string label;
+};
+
+void PrintTo(const NothingScannedCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class NothingScanned : public DialogTest,
+                       public ::testing::WithParamInterface<NothingScannedCase> {};
+
+TEST_P(NothingScanned, TheDialogSaysWhatItSawAndTurnsToDateTexts) {
+    const NothingScannedCase& c = GetParam();
+    for (const auto& [folder, manifest] : c.attached) {
+        devices.Device(folder, manifest);
+        devices.File(folder, "Internal Storage/GARMIN/Activity/x.fit", "x");
+    }
     Install();
     TFImport& dlg = Open();
     Run({AdvanceClock(100),
          Do("scanned",
             [&](HeadlessUi&) {
-                EXPECT_EQ(dlg.lblDevID.Caption(), u"Device: No device found!");
+                EXPECT_EQ(dlg.DeviceList()->size(), c.attached.size());
+                EXPECT_EQ(dlg.lblDevID.Caption(), c.label);
+                // One progress step per listed device, skipped or not.
+                EXPECT_EQ(dlg.stbar.Panels(1).ProgressMax(), static_cast<int>(c.attached.size()));
+                EXPECT_EQ(dlg.stbar.Panels(1).ProgressPosition(), 0);
                 EXPECT_EQ(Panel(0), u"Files: 0");
                 EXPECT_EQ(Panel(2), u"OK!");
                 EXPECT_EQ(dlg.gridFiles.RowCount(), 1);
@@ -73,6 +96,16 @@ TEST_F(DialogLife, WithNoDeviceTheDialogSaysSoAndTurnsToDateTexts) {
     // The mode that the rescan switched on is not saved.
     EXPECT_THAT(IniText(), ::testing::Not(::testing::HasSubstr("DateAsString")));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Devices, NothingScanned,
+    ::testing::Values(
+        NothingScannedCase{"no device at all", {}, u"Device: No device found!"},
+        // The label names the first listed device even though the scan never opens it.
+        NothingScannedCase{
+            "a drive and a device without an identifier",
+            {{"1", Manifest("1", "E:\\\\")}, {"2", R"({"id": "", "friendlyName": ""})"}},
+            u"Device: E:\\"}));
 
 struct CloseCase {
     const char* what;
