@@ -72,8 +72,13 @@ struct Setup {
             grid.SetCell(0, row, U16(names.back()));
             grid.SetCell(4, row, objectIds.back());
             grid.SetCell(5, row, kDevice);
-            list.Add({U16(names.back()), objectIds.back(),
-                      EncodeDateTime({2024, 3, 1, 6, 0, 0, 0}) + i, u"", 0, kDevice, u"fit"});
+            list.Add(TMyRec{.FName = U16(names.back()),
+                            .OName = objectIds.back(),
+                            .FDate = EncodeDateTime({2024, 3, 1, 6, 0, 0, 0}) + i,
+                            .SDate = u"",
+                            .Size = 0,
+                            .DevID = kDevice,
+                            .Extension = u"fit"});
         }
         WriteImageManifest(device,
                            R"({"id": "\\\\?\\usb#bench-watch", "date": "2024-03-01T06:00:00",

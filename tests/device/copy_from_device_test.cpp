@@ -69,7 +69,8 @@ TEST_F(CopyTest, CopiesTheWholeResourceWhateverItsSize) {
     for (std::size_t i = 0; i < files.size(); ++i) {
         SCOPED_TRACE(files[i].first);
         const fs::path target = Out() / files[i].first;
-        EXPECT_TRUE(CopyFromDevice(kId, Utf8ToUtf16(std::string("o").append(std::to_string(3 + i))), Local(target)));
+        EXPECT_TRUE(CopyFromDevice(kId, Utf8ToUtf16(std::string("o").append(std::to_string(3 + i))),
+                                   Local(target)));
         EXPECT_EQ(ReadFile(target), files[i].second);
     }
     // One open and one close per copy; every stream released before its device is closed.
