@@ -18,18 +18,15 @@ public:
     explicit RecordDates(const TMyList& list) {
         for (int32_t i = 0; i < list.Count(); ++i) {
             const TMyRec rec = list.GetItem(i);
-            dates_.try_emplace(Key(rec.DevID, rec.OName), rec.FDate);
+            dates_.try_emplace(DeviceObjectKey(rec.DevID, rec.OName), rec.FDate);
         }
     }
     const TDateTime* Find(const std::u16string& devId, const std::u16string& oName) const {
-        const auto it = dates_.find(Key(devId, oName));
+        const auto it = dates_.find(DeviceObjectKey(devId, oName));
         return it == dates_.end() ? nullptr : &it->second;
     }
 
 private:
-    static std::u16string Key(const std::u16string& devId, const std::u16string& oName) {
-        return devId + u'\0' + oName;
-    }
     std::unordered_map<std::u16string, TDateTime> dates_;
 };
 

@@ -5,6 +5,7 @@
 
 #include "common/file_system.h"
 #include "common/text.h"
+#include "dialog/my_list.h"
 
 namespace mtp {
 
@@ -113,19 +114,10 @@ std::u16string SafeLocalName(std::u16string_view deviceName) {
     return name.size() > MaxNameLength ? WithSuffix(name, {}) : name;
 }
 
-std::u16string TLocalFileNames::ObjectKey(const std::u16string& devId,
-                                          const std::u16string& oName) {
-    // Device identifiers never hold a zero character, so the pair splits one way only.
-    std::u16string key = devId;
-    key += u'\0';
-    key += oName;
-    return key;
-}
-
 std::u16string TLocalFileNames::NameFor(const std::u16string& devId, const std::u16string& oName,
                                         std::u16string_view deviceName,
                                         const std::u16string& folder) {
-    const std::u16string key = ObjectKey(devId, oName);
+    const std::u16string key = DeviceObjectKey(devId, oName);
     const auto held = byObject_.find(key);
     // A device may give an identifier to another file once it is connected again: the object
     // holds its name only while it keeps its own name.
@@ -151,7 +143,7 @@ std::u16string TLocalFileNames::NameFor(const std::u16string& devId, const std::
 }
 
 bool TLocalFileNames::CountOnce(const std::u16string& devId, const std::u16string& oName) {
-    Holder& holder = byObject_[ObjectKey(devId, oName)];
+    Holder& holder = byObject_[DeviceObjectKey(devId, oName)];
     if (holder.counted)
         return false;
     holder.counted = true;
@@ -159,7 +151,7 @@ bool TLocalFileNames::CountOnce(const std::u16string& devId, const std::u16strin
 }
 
 bool TLocalFileNames::Uncount(const std::u16string& devId, const std::u16string& oName) {
-    const auto held = byObject_.find(ObjectKey(devId, oName));
+    const auto held = byObject_.find(DeviceObjectKey(devId, oName));
     if (held == byObject_.end() || !held->second.counted)
         return false;
     held->second.counted = false;

@@ -45,7 +45,6 @@ private:
         std::u16string deviceName; // the name the device gave the object
         bool counted = false;
     };
-    static std::u16string ObjectKey(const std::u16string& devId, const std::u16string& oName);
 
     std::unordered_map<std::u16string, Holder> byObject_;       // object key -> its name
     std::unordered_map<std::u16string, std::u16string> byName_; // folded name -> object key

@@ -29,4 +29,12 @@ bool TMyList::IsDoublette(const TMyRec& Rec) const {
     return NoDoublettes && fNames.contains(Rec.FName);
 }
 
+std::u16string DeviceObjectKey(const std::u16string& devId, const std::u16string& oName) {
+    // Device identifiers never hold a zero character, so the pair splits one way only.
+    std::u16string key = devId;
+    key += u'\0';
+    key += oName;
+    return key;
+}
+
 } // namespace mtp

@@ -26,6 +26,10 @@ struct TMyRec {
     bool operator==(const TMyRec&) const = default;
 };
 
+// One text that names a device object: its device and object identifiers, kept apart so
+// that no other pair gives the same text.
+std::u16string DeviceObjectKey(const std::u16string& devId, const std::u16string& oName);
+
 class TMyList {
 public:
     TMyList() = default;
