@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/errors.h"
+#include "common/file_system.h"
 #include "common/settings_file.h"
 #include "common/text.h"
 
@@ -195,18 +196,13 @@ public:
         const std::string bytes = text.Bytes();
         // The new text goes to a file beside the old one and replaces it only when whole, so
         // a disk that fills up midway leaves the other sections as they were.
-        const std::filesystem::path path(path_);
-        std::filesystem::path temporary = path;
-        temporary += ".tmp";
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        const std::u16string temporary = path_ + u".tmp";
+        std::ofstream out(std::filesystem::path(temporary), std::ios::binary | std::ios::trunc);
         if (out)
             out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();
-        std::error_code error;
-        if (out)
-            std::filesystem::rename(temporary, path, error);
-        if (!out || error) {
-            std::filesystem::remove(temporary, error);
+        if (!out || !RenameFileOver(temporary, path_)) {
+            RemoveFile(temporary);
             throw FileError(u"Unable to write to " + path_);
         }
     }
